@@ -1,0 +1,28 @@
+// Export of the sheet: the BMP at once, and the PDF made from that BMP when the
+// timer started by the BMP step fires.
+#include "cantorelview.h"
+
+#include "cantoreldoc.h"
+
+#include <QSaveFile>
+
+bool CCantorelView::SaveSheetBitmap(QString *errorMessage)
+{
+    const QImage sheet = CaptureSheet();
+    // Taken after the capture, whose drawing records the song's title. The PDF
+    // step writes this sheet's PDF even when another song is opened meanwhile.
+    m_pendingPdf = {m_pDocument->m_strBmpPath, m_pDocument->m_strPdfPath, m_pDocument->m_strTitle};
+
+    QSaveFile file(m_pendingPdf.bitmapPath);
+    const bool saved = file.open(QIODevice::WriteOnly) && sheet.save(&file, "BMP") && file.commit();
+    if (!saved && errorMessage)
+        *errorMessage = QStringLiteral("%1: %2").arg(m_pendingPdf.bitmapPath, file.errorString());
+    // Saved or not, the PDF step follows: a second Save restarts the wait.
+    m_pdfTimer.start();
+    return saved;
+}
+
+bool CCantorelView::WriteSheetPdf(QString *errorMessage)
+{
+    return WriteSheetPdfFile(m_pendingPdf, errorMessage);
+}
