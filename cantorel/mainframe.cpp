@@ -129,7 +129,8 @@ QAction *CMainFrame::NewCommand(int id, const QString &text, const QString &keys
 {
     auto *action = new QAction(text, this);
     action->setData(id);
-    action->setShortcuts(QKeySequence::listFromString(keys));
+    if (!keys.isEmpty())
+        action->setShortcuts(QKeySequence::listFromString(keys));
     connect(action, &QAction::triggered, this, [this, id] { emit commandTriggered(id); });
     return action;
 }

@@ -67,6 +67,10 @@ int RunPrintCommand(const QString &songPath, QTextStream &err)
     }
     view.OnInitialUpdate();
     QPrinter printer;
+    if (!printer.isValid()) {
+        err << "cantorel: Could not start print job: there is no default printer." << Qt::endl;
+        return 1;
+    }
     if (!view.OnFilePrintDirect(printer)) {
         err << "cantorel: Could not start print job." << Qt::endl;
         return 1;
