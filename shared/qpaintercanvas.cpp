@@ -56,6 +56,10 @@ QFont QPainterCanvas::QtFont(const CanvasFont &font) const
     } else {
         qtFont.setFamilies({font.face});
     }
+    // Like GDI, set text glyph by glyph, without kerning or ligatures; this
+    // also spares the text shaper on every piece of text.
+    qtFont.setStyleStrategy(QFont::PreferNoShaping);
+    qtFont.setKerning(false);
     qtFont.setWeight(font.weight == 0 ? QFont::Normal : QFont::Weight(std::clamp(font.weight, 1, 1000)));
 
     // A negative height is the em size; a positive one is the cell
@@ -73,11 +77,23 @@ QFont QPainterCanvas::QtFont(const CanvasFont &font) const
     return qtFont;
 }
 
+const QPainterCanvas::LoadedFont &QPainterCanvas::Loaded(const CanvasFont &font)
+{
+    const auto loaded = std::find_if(m_loadedFonts.begin(), m_loadedFonts.end(),
+                                     [&](const LoadedFont &candidate) { return candidate.font == font; });
+    if (loaded != m_loadedFonts.end())
+        return *loaded;
+    // A font resolved for the painter's device is the one the painter keeps,
+    // with the glyphs it has looked up.
+    const QFont qtFont(QtFont(font), m_painter.device());
+    return m_loadedFonts.emplace_back(LoadedFont{font, qtFont, QFontMetrics(qtFont, m_painter.device())});
+}
+
 CanvasFont QPainterCanvas::SelectFont(const CanvasFont &font)
 {
-    const QFont qtFont = QtFont(font);
-    m_painter.setFont(qtFont);
-    m_metrics = QFontMetrics(qtFont, m_painter.device());
+    const LoadedFont &loaded = Loaded(font);
+    m_painter.setFont(loaded.qtFont);
+    m_metrics = loaded.metrics;
     return std::exchange(m_font, font);
 }
 

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QPoint>
 
+#include <vector>
+
 class QPainter;
 
 // A canvas over a QPainter: the screen, a QImage or a printer. Lines and shapes
@@ -35,11 +37,21 @@ public:
     Rect GetClipBox() override;
 
 private:
+    // A font made for this surface once and kept while the canvas lives, so
+    // that selecting it again costs no font look-up.
+    struct LoadedFont {
+        CanvasFont font;
+        QFont qtFont;
+        QFontMetrics metrics;
+    };
+
+    const LoadedFont &Loaded(const CanvasFont &font);
     QFont QtFont(const CanvasFont &font) const;
     void UseShapePenAndBrush();
 
     QPainter &m_painter;
     const QFont m_surfaceFont;
+    std::vector<LoadedFont> m_loadedFonts;
     CanvasFont m_font;
     QFontMetrics m_metrics;
     QColor m_textColor = Qt::black;
