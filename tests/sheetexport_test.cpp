@@ -66,7 +66,8 @@ protected:
 
 TEST_F(SheetExportTest, TheBitmapShowsTheSheetAsTheWindowDoes)
 {
-    Open("[Am]Down by the river\n");
+    // 25 lines: a song font 16 pixels high.
+    Open("[Am]Down by the river\n" + QByteArray("la la\n").repeated(24));
     ASSERT_TRUE(view.SaveSheetBitmap());
     const QString bitmapPath = home.path() + "/song.bmp";
     const QByteArray bytes = ReadFile(bitmapPath);
@@ -77,14 +78,16 @@ TEST_F(SheetExportTest, TheBitmapShowsTheSheetAsTheWindowDoes)
 
     const QImage sheet(bitmapPath, "BMP");
     ASSERT_EQ(sheet.size(), QSize(734, 981));
-    // The chord row at the top of the song area holds the teal chord names.
-    EXPECT_TRUE(HasColour(sheet, QRect(48, 48, 638, 20), kTeal));
+    // The chord row at the top of the song area holds the teal chord name,
+    // the lyric row below it none.
+    EXPECT_TRUE(HasColour(sheet, QRect(48, 48, 638, 16), kTeal));
+    EXPECT_FALSE(HasColour(sheet, QRect(48, 70, 638, 12), kTeal));
     // Slot 1 is [Am],1,002210: dots in row 2 on the third and fourth strings,
     // in row 1 on the fifth; the diagram stands at 48, 817.
     ASSERT_EQ(document.m_strChords[0], "[Am],1,002210");
     for (const QPoint &dotCentre : {QPoint(28, 12), QPoint(35, 12), QPoint(42, 4)})
         EXPECT_EQ(sheet.pixel(QPoint(48, 817) + dotCentre), kBlack) << dotCentre.x();
-    EXPECT_EQ(sheet.pixel(48 + 21, 817 + 12), kWhite); // the second string has no dot
+    EXPECT_EQ(sheet.pixel(48 + 19, 817 + 12), kWhite); // the second string has no dot
     // Slots at and beyond the chord count stay white.
     ASSERT_EQ(document.m_nChords, 1);
     for (int slot = 1; slot < 20; ++slot)
