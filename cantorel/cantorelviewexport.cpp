@@ -4,7 +4,7 @@
 
 #include "cantoreldoc.h"
 
-#include <QSaveFile>
+#include <QImageWriter>
 
 bool CCantorelView::SaveSheetBitmap(QString *errorMessage)
 {
@@ -13,10 +13,10 @@ bool CCantorelView::SaveSheetBitmap(QString *errorMessage)
     // step writes this sheet's PDF even when another song is opened meanwhile.
     m_pendingPdf = {m_pDocument->m_strBmpPath, m_pDocument->m_strPdfPath, m_pDocument->m_strTitle};
 
-    QSaveFile file(m_pendingPdf.bitmapPath);
-    const bool saved = file.open(QIODevice::WriteOnly) && sheet.save(&file, "BMP") && file.commit();
+    QImageWriter writer(m_pendingPdf.bitmapPath, "BMP");
+    const bool saved = writer.write(sheet);
     if (!saved && errorMessage)
-        *errorMessage = QStringLiteral("%1: %2").arg(m_pendingPdf.bitmapPath, file.errorString());
+        *errorMessage = QStringLiteral("%1: %2").arg(m_pendingPdf.bitmapPath, writer.errorString());
     // Saved or not, the PDF step follows: a second Save restarts the wait.
     m_pdfTimer.start();
     return saved;

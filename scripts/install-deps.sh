@@ -10,6 +10,7 @@ packages=(
   fonts-adf-baskervald fonts-dejavu-core
   poppler-utils qpdf xvfb xauth
   locales
+  time
 )
 
 missing=()
