@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QSettings>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -214,4 +215,24 @@ TEST_F(CantorelAppTest, AboutShowsTheNameVersionAndIcon)
     EXPECT_TRUE(aboutText.contains("Guitar Cantorel"));
     EXPECT_TRUE(aboutText.contains("Version 2.0.0.0"));
     EXPECT_TRUE(aboutText.contains("Copyright"));
+}
+
+TEST_F(CantorelAppTest, KeysReachTheirCommandsAlsoFromANameBox)
+{
+    ASSERT_TRUE(app.InitInstance(Song("keys.cho")));
+    CMainFrame *frame = app.GetMainWnd();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    const int fontHeight = app.GetDocument().m_nFontHeight;
+
+    QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(app.GetDocument().m_nFontHeight, fontHeight - 2);
+
+    auto *box = static_cast<CNameBox *>(app.GetView()->GetDlgItem(IDC_NAME_BOX_FIRST));
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Backspace, Qt::AltModifier); // Larger
+    EXPECT_EQ(app.GetDocument().m_nFontHeight, fontHeight - 4);
+    QTest::keyClick(box, Qt::Key_Delete, Qt::ShiftModifier); // Smaller
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);    // Smaller
+    EXPECT_EQ(app.GetDocument().m_nFontHeight, fontHeight);
 }
