@@ -68,8 +68,6 @@ CCantorelView::CCantorelView(CCantorelDoc *document, QWidget *parent)
     SetDocument(document);
 }
 
-CCantorelView::~CCantorelView() = default;
-
 void CCantorelView::SetDocument(CCantorelDoc *document)
 {
     if (m_pDocument)
@@ -125,6 +123,15 @@ void CCantorelView::LayOutControls()
 Rect CCantorelView::SongAreaClientRect() const
 {
     return Rect{0, 0, m_songArea->width(), m_songArea->height()};
+}
+
+// The view draws itself into the image, one pixel for one pixel whatever the
+// screen's scale, so every capture is 734 x 981.
+QImage CCantorelView::CaptureSheet()
+{
+    QImage sheet(kWidth, kHeight, QImage::Format_RGB32);
+    render(&sheet);
+    return sheet;
 }
 
 void CCantorelView::FillNameBoxes()

@@ -33,7 +33,6 @@ public:
     static constexpr int kHeight = 981;
 
     explicit CCantorelView(CCantorelDoc *document, QWidget *parent = nullptr);
-    ~CCantorelView() override;
 
     CCantorelDoc *GetDocument() const { return m_pDocument; }
     // Shows another document; the layout stays and its song area is handed over.

@@ -15,13 +15,6 @@ const QString kPrintFailed = QStringLiteral("Could not start print job.");
 
 } // namespace
 
-QImage CCantorelView::CaptureSheet()
-{
-    QImage sheet(kWidth, kHeight, QImage::Format_RGB32);
-    render(&sheet);
-    return sheet;
-}
-
 void CCantorelView::OnFilePrint(QPrinter &printer)
 {
     m_hPrintDib = CaptureSheet();

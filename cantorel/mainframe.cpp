@@ -19,6 +19,9 @@ struct Menu128Row {
     const char *keys; // accelerator table 128, "; " between keys
 };
 
+// The item that stands for the recent files while there are none.
+constexpr char kRecentFilePlaceholder[] = "Recent File";
+
 // Menu 128 in its order, with the keys of accelerator table 128 beside the
 // commands they trigger; keys without a menu item close the table.
 const Menu128Row kMenu128[] = {
@@ -31,7 +34,7 @@ const Menu128Row kMenu128[] = {
     {Row::Item, ID_FILE_PRINT_PREVIEW, "Print Pre&view", ""},
     {Row::Item, ID_FILE_PRINT_SETUP, "P&rint Setup...", ""},
     {Row::Separator, 0, "", ""},
-    {Row::RecentFiles, ID_FILE_MRU_FILE1, "Recent File", ""},
+    {Row::RecentFiles, ID_FILE_MRU_FILE1, kRecentFilePlaceholder, ""},
     {Row::Separator, 0, "", ""},
     {Row::Item, ID_APP_EXIT, "E&xit", ""},
     {Row::Popup, 0, "Fo&nt", ""},
@@ -77,42 +80,40 @@ void CMainFrame::SetRecentFiles(const QStringList &paths)
     qDeleteAll(m_recentFileActions);
     m_recentFileActions.clear();
     if (paths.isEmpty()) {
-        QAction *placeholder = NewCommand(ID_FILE_MRU_FILE1, QStringLiteral("Recent File"), QString());
+        QAction *placeholder = NewCommand(ID_FILE_MRU_FILE1, QString::fromLatin1(kRecentFilePlaceholder), QString());
         placeholder->setEnabled(false);
         m_recentFileActions.append(placeholder);
     }
     for (int i = 0; i < paths.size() && i < kRecentFileCount; ++i) {
         QString path = QDir::toNativeSeparators(paths[i]);
         path.replace(u'&', QStringLiteral("&&"));
-        m_recentFileActions.append(NewCommand(ID_FILE_MRU_FILE1 + i, QStringLiteral("&%1 %2").arg(i + 1).arg(path), QString()));
+        const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(path);
+        m_recentFileActions.append(NewCommand(ID_FILE_MRU_FILE1 + i, text, QString()));
     }
-    m_fileMenu->insertActions(m_recentFilesEnd, m_recentFileActions);
+    m_recentFilesMenu->insertActions(m_recentFilesEnd, m_recentFileActions);
 }
 
 void CMainFrame::CreateMenuAndKeys()
 {
     QMenu *menu = nullptr;
-    bool recentFilesPlaced = false;
     for (const Menu128Row &row : kMenu128) {
         const QString text = QString::fromLatin1(row.text);
         switch (row.kind) {
         case Row::Popup:
             menu = menuBar()->addMenu(text);
-            if (!m_fileMenu)
-                m_fileMenu = menu;
             break;
         case Row::Item:
             menu->addAction(NewCommand(row.id, text, QString::fromLatin1(row.keys)));
             break;
         case Row::Separator: {
             QAction *separator = menu->addSeparator();
-            if (recentFilesPlaced && !m_recentFilesEnd)
+            if (menu == m_recentFilesMenu && !m_recentFilesEnd)
                 m_recentFilesEnd = separator;
             break;
         }
         case Row::RecentFiles:
-            // SetRecentFiles fills the place before the separator that follows.
-            recentFilesPlaced = true;
+            // SetRecentFiles puts the files here, before the separator that follows.
+            m_recentFilesMenu = menu;
             break;
         case Row::TopItem:
             menuBar()->addAction(NewCommand(row.id, text, QString()));

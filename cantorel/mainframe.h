@@ -30,7 +30,7 @@ private:
     void CreateMenuAndKeys();
     QAction *NewCommand(int id, const QString &text, const QString &keys);
 
-    QMenu *m_fileMenu = nullptr;
+    QMenu *m_recentFilesMenu = nullptr;
     QAction *m_recentFilesEnd = nullptr; // the separator after the recent files
     QList<QAction *> m_recentFileActions;
 };
