@@ -65,7 +65,6 @@ void CCantorelApp::OnCommand(int id)
     case ID_REFRESH: m_pView->OnRefresh(); break;
     case ID_SAVE_TO_FILES: m_pView->SaveSheetBitmap(); break;
     case ID_FILE_PRINT: m_pView->OnFilePrint(GetPrinter()); break;
-    case ID_FILE_PRINT_DIRECT: m_pView->OnFilePrintDirect(GetPrinter()); break;
     case ID_FILE_PRINT_PREVIEW: m_pView->OnFilePrintPreview(GetPrinter()); break;
     case ID_FONT_LARGER: m_pView->OnFontLarger(); break;
     case ID_FONT_SMALLER: m_pView->OnFontSmaller(); break;

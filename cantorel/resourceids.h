@@ -1,12 +1,7 @@
 #pragma once
 
-// Resource, command and control ids of Cantorel. Where the program reuses one of
+// Command and control ids of Cantorel. Where the program reuses one of
 // the framework's standard command ids, the id keeps its standard value.
-
-// Resources
-constexpr int IDD_ABOUTBOX = 100;
-constexpr int IDD_CANTOREL_FORM = 101;
-constexpr int IDR_MAINFRAME = 128; // menu 128, accelerator table 128, icon 128
 
 // The program's own commands
 constexpr int ID_SAVE_TO_FILES = 32771;
@@ -20,7 +15,6 @@ constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_FILE_SAVE = 57603;
 constexpr int ID_FILE_PRINT_SETUP = 57606;
 constexpr int ID_FILE_PRINT = 57607;
-constexpr int ID_FILE_PRINT_DIRECT = 57608;
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 constexpr int ID_FILE_MRU_FILE1 = 57616;
 constexpr int ID_EDIT_COPY = 57634;
