@@ -10,6 +10,7 @@ constexpr int kTopFret = 0;
 constexpr int kBottomFret = 32;
 constexpr int kFretSpacing = 8;
 constexpr int kDotRadius = 3;
+// The label sets the three low strings apart from the three high ones.
 constexpr int kMarksLabelSpaceAfter = 3;
 
 const Rect kOutline{kLeftString, kTopFret, kRightString + 1, kBottomFret + 1};
@@ -91,7 +92,8 @@ void DrawChordDiagram(Canvas &canvas, const QString &baseFret, const QString &ma
     canvas.SelectPen(previousPen);
     canvas.SelectBrush(previousBrush);
 
-    // Fret 1 is the nut and needs no number; "0" and an empty text show none either.
+    // A diagram that starts at the first fret needs no number; "0" and an
+    // empty text show none either.
     if (!baseFret.isEmpty() && (baseFret[0] > u'1' || baseFret.size() > 1))
         canvas.DrawCentredText(kBaseFretSquare, baseFret, TextClip::ToRect);
 }

@@ -32,9 +32,8 @@ QRect QtShapeRect(const Rect &rect)
 
 QPainterCanvas::QPainterCanvas(QPainter &painter)
     : m_painter(painter)
-    , m_surfaceFont(painter.font())
-    , m_metrics(painter.font(), painter.device())
 {
+    m_loadedFonts.push_back(MeasuredFont(CanvasFont{}, painter.font()));
     m_painter.save();
     m_painter.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -46,9 +45,6 @@ QPainterCanvas::~QPainterCanvas()
 
 QFont QPainterCanvas::QtFont(const CanvasFont &font) const
 {
-    if (font.face.isEmpty())
-        return m_surfaceFont;
-
     QFont qtFont;
     if (font.face == kBaskervilleFace) {
         qtFont.setFamilies({font.face, kBaskervilleRevival});
@@ -77,40 +73,45 @@ QFont QPainterCanvas::QtFont(const CanvasFont &font) const
     return qtFont;
 }
 
-const QPainterCanvas::LoadedFont &QPainterCanvas::Loaded(const CanvasFont &font)
+std::size_t QPainterCanvas::Load(const CanvasFont &font)
 {
+    if (font.face.isEmpty())
+        return 0;
     const auto loaded = std::find_if(m_loadedFonts.begin(), m_loadedFonts.end(),
-                                     [&](const LoadedFont &candidate) { return candidate.font == font; });
+                                     [&](const LoadedFont &candidate) { return candidate.request == font; });
     if (loaded != m_loadedFonts.end())
-        return *loaded;
-    // A font resolved for the painter's device is the one the painter keeps,
-    // with the glyphs it has looked up.
-    const QFont qtFont(QtFont(font), m_painter.device());
-    return m_loadedFonts.emplace_back(LoadedFont{font, qtFont, QFontMetrics(qtFont, m_painter.device())});
+        return static_cast<std::size_t>(loaded - m_loadedFonts.begin());
+    m_loadedFonts.push_back(MeasuredFont(font, QtFont(font)));
+    return m_loadedFonts.size() - 1;
+}
+
+QPainterCanvas::LoadedFont QPainterCanvas::MeasuredFont(const CanvasFont &request, const QFont &qtFont) const
+{
+    const QFontMetrics metrics(qtFont, m_painter.device());
+    return LoadedFont{request, qtFont, metrics, metrics.ascent(), metrics.ascent() + metrics.descent()};
 }
 
 CanvasFont QPainterCanvas::SelectFont(const CanvasFont &font)
 {
-    const LoadedFont &loaded = Loaded(font);
-    m_painter.setFont(loaded.qtFont);
-    m_metrics = loaded.metrics;
+    m_selectedFont = Load(font);
+    m_painter.setFont(SelectedFont().qtFont);
     return std::exchange(m_font, font);
 }
 
 int QPainterCanvas::FontHeight()
 {
-    return m_metrics.ascent() + m_metrics.descent();
+    return SelectedFont().height;
 }
 
 int QPainterCanvas::TextWidth(const QString &text)
 {
-    return m_metrics.horizontalAdvance(text);
+    return SelectedFont().metrics.horizontalAdvance(text);
 }
 
 void QPainterCanvas::TextOut(int x, int y, const QString &text)
 {
     m_painter.setPen(m_textColor);
-    m_painter.drawText(QPoint(x, y + m_metrics.ascent()), text);
+    m_painter.drawText(QPoint(x, y + SelectedFont().ascent), text);
 }
 
 void QPainterCanvas::DrawCentredText(const Rect &rect, const QString &text, TextClip clip)

@@ -37,23 +37,26 @@ public:
     Rect GetClipBox() override;
 
 private:
-    // A font made for this surface once and kept while the canvas lives, so
-    // that selecting it again costs no font look-up.
+    // A font made and measured once and kept while the canvas lives, so that
+    // selecting it again costs no font look-up.
     struct LoadedFont {
-        CanvasFont font;
+        CanvasFont request;
         QFont qtFont;
         QFontMetrics metrics;
+        int ascent;
+        int height; // ascent + descent
     };
 
-    const LoadedFont &Loaded(const CanvasFont &font);
+    std::size_t Load(const CanvasFont &font);
+    LoadedFont MeasuredFont(const CanvasFont &request, const QFont &qtFont) const;
     QFont QtFont(const CanvasFont &font) const;
+    const LoadedFont &SelectedFont() const { return m_loadedFonts[m_selectedFont]; }
     void UseShapePenAndBrush();
 
     QPainter &m_painter;
-    const QFont m_surfaceFont;
-    std::vector<LoadedFont> m_loadedFonts;
+    std::vector<LoadedFont> m_loadedFonts; // the first is the surface's own font
     CanvasFont m_font;
-    QFontMetrics m_metrics;
+    std::size_t m_selectedFont = 0;
     QColor m_textColor = Qt::black;
     CanvasPen m_pen{Qt::black};
     CanvasBrush m_brush{Qt::white};
