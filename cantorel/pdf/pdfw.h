@@ -1,15 +1,16 @@
 #pragma once
 
-// A small writer of one-page-and-more PDF 1.3 files: a document of numbered
-// objects built in memory, images embedded from BMP, PNG, JPEG and PGM/PPM
-// bytes, and the file written with its cross-reference table and trailer.
+// A small writer of PDF 1.3 files: a document of numbered objects built in
+// memory, images embedded from BMP, PNG, JPEG and PGM/PPM bytes, and the file
+// written with its cross-reference table and trailer.
 //
 // Plain records and free functions. Every function takes the document first
 // and returns 0 or a non-negative count for success and a negative errno value
 // for failure (-12 no memory, -22 invalid input, -2 no such object); functions
 // that make an object return it, or null on failure. The text of the last
-// error is kept in the document. Nothing here is thread-safe: one document
-// belongs to one thread at a time.
+// error is kept in the document. A document belongs to one thread at a time;
+// separate documents may be used on separate threads, and the caller's locale
+// is never changed.
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,6 @@
 #include "pdfw_internal.h"
 
 #include <cerrno>
-#include <cstdlib>
 
 namespace {
 
@@ -54,7 +53,7 @@ int pdfw_probe_bmp(PdfwImageHeader *header, const uint8_t *data, size_t size, ch
 }
 
 // Checks the headers against the bytes, converts the pixels to RGB rows from
-// top to bottom and embeds them.
+// top to bottom and embeds and draws them.
 int pdfw_put_bmp(PdfwDocument *pdf, float x, float y, float display_width, float display_height,
                  const PdfwImageHeader *header, const uint8_t *data, size_t size)
 {
@@ -80,11 +79,15 @@ int pdfw_put_bmp(PdfwDocument *pdf, float x, float y, float display_width, float
     if (stride * height > size - bmp.pixel_data_offset)
         return pdfw_set_error(pdf, -EINVAL, "Wrong BMP image size");
 
-    uint8_t *samples = static_cast<uint8_t *>(malloc(size_t(width) * height * 3));
-    if (!samples)
-        return pdfw_set_error(pdf, -ENOMEM, "Insufficient memory for bitmap");
+    // The pixels are converted straight into the image's body: one pass, no
+    // intermediate block.
+    uint8_t *samples = nullptr;
+    PdfwObject *image = pdfw_new_raw_image(pdf, PdfwColorSpace::Rgb, width, height, &samples);
+    if (!image)
+        return pdf->error_code;
     ConvertRows(data + bmp.pixel_data_offset, width, height, bytes_per_pixel, stride, bmp.height > 0, samples);
-    const int result = pdfw_put_rgb_pixels(pdf, x, y, display_width, display_height, samples, width, height);
-    free(samples);
-    return result;
+    const int fitted = pdfw_fit_display_size(pdf, width, height, &display_width, &display_height);
+    if (fitted < 0)
+        return fitted;
+    return pdfw_draw_image(pdf, image, x, y, display_width, display_height);
 }

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kFirstChunkEntries = 1024;
-constexpr int kMaxChunks = 15;
 constexpr unsigned kBufferSlack = 4096;
 // Buffers stay below INT_MAX bytes, so that every count fits the int results.
 constexpr size_t kBufferLimit = INT_MAX - kBufferSlack;
@@ -30,8 +29,6 @@ int ChunkOf(int index)
         ++chunk;
     return chunk;
 }
-
-char *BufferData(PdfwBuffer *buffer) { return buffer->heap ? buffer->heap : buffer->inline_storage; }
 
 } // namespace
 
@@ -107,14 +104,22 @@ int pdfw_buffer_reserve(PdfwBuffer *buffer, size_t needed)
 // Appends raw bytes and the NUL after them.
 int pdfw_buffer_append(PdfwBuffer *buffer, const void *bytes, size_t count)
 {
-    if (count > kBufferLimit || pdfw_buffer_reserve(buffer, buffer->length + count + 1) < 0)
+    char *added = pdfw_buffer_grow(buffer, count);
+    if (!added)
         return -ENOMEM;
-    char *end = BufferData(buffer) + buffer->length;
     if (count > 0)
-        memcpy(end, bytes, count);
-    end[count] = '\0';
-    buffer->length += static_cast<unsigned>(count);
+        memcpy(added, bytes, count);
     return static_cast<int>(count);
+}
+
+char *pdfw_buffer_grow(PdfwBuffer *buffer, size_t count)
+{
+    if (count > kBufferLimit || pdfw_buffer_reserve(buffer, buffer->length + count + 1) < 0)
+        return nullptr;
+    char *added = pdfw_buffer_bytes(buffer) + buffer->length;
+    added[count] = '\0';
+    buffer->length += static_cast<unsigned>(count);
+    return added;
 }
 
 // Appends printf-formatted text in the "C" locale of this thread.
@@ -135,7 +140,7 @@ int pdfw_buffer_printf(PdfwBuffer *buffer, const char *format, ...)
         va_end(arguments);
         return -ENOMEM;
     }
-    vsnprintf(BufferData(buffer) + buffer->length, size_t(length) + 1, format, arguments);
+    vsnprintf(pdfw_buffer_bytes(buffer) + buffer->length, size_t(length) + 1, format, arguments);
     va_end(arguments);
     buffer->length += static_cast<unsigned>(length);
     return length;

@@ -20,6 +20,19 @@ private:
     locale_t m_previous;
 };
 
+// Lengthens the buffer by `count` bytes, left for the caller to fill, and
+// returns where they start; null when there is no memory (buffer unchanged).
+char *pdfw_buffer_grow(PdfwBuffer *buffer, size_t count);
+
+inline char *pdfw_buffer_bytes(PdfwBuffer *buffer) { return buffer->heap ? buffer->heap : buffer->inline_storage; }
+
+// Makes a raw 8-bit image object whose body has room for width x height
+// samples of the colour space (rows from top to bottom, red, green and blue
+// for RGB), and sets `samples` to where they go, for the caller to fill.
+// Null on failure.
+PdfwObject *pdfw_new_raw_image(PdfwDocument *pdf, PdfwColorSpace color_space, uint32_t width, uint32_t height,
+                               uint8_t **samples);
+
 // Works out the display size of an image of pixel_width x pixel_height pixels:
 // a negative width or height follows from the other and the image's
 // proportions. 0, or -22 recorded in the document.

@@ -3,6 +3,7 @@
 #include "pdfw_internal.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -10,10 +11,14 @@ constexpr char kClosing[] = ">\r\nendstream\r\n";  // the ">" is stream data, co
 constexpr size_t kClosingLength = sizeof kClosing - 1;
 constexpr size_t kCountCap = SIZE_MAX / 2;
 
-// Makes the image object whose body holds the samples, with /Height before /Width.
-PdfwObject *NewRawImage(PdfwDocument *pdf, const char *color_space, size_t channels, const uint8_t *samples,
-                        uint32_t width, uint32_t height)
+} // namespace
+
+// Builds the whole body, the samples left open, before the object is made, so
+// that no object is left with half a body; /Height comes before /Width.
+PdfwObject *pdfw_new_raw_image(PdfwDocument *pdf, PdfwColorSpace color_space, uint32_t width, uint32_t height,
+                               uint8_t **samples)
 {
+    const size_t channels = color_space == PdfwColorSpace::Rgb ? 3 : 1;
     // Sides below 2^32 keep width x height below 2^64; a count past the cap
     // cannot be held by a buffer anyway, and the cap keeps the sums below from wrapping.
     const uint64_t pixels = uint64_t(width) * height;
@@ -23,14 +28,16 @@ PdfwObject *NewRawImage(PdfwDocument *pdf, const char *color_space, size_t chann
         &body,
         "<<\r\n  /Type /XObject\r\n  /Name /Image%d\r\n  /Subtype /Image\r\n  /ColorSpace %s\r\n"
         "  /Height %u\r\n  /Width %u\r\n  /BitsPerComponent 8\r\n  /Length %zu\r\n>>stream\r\n",
-        pdf->objects.count, color_space, height, width, count + 1);
+        pdf->objects.count, color_space == PdfwColorSpace::Rgb ? "/DeviceRGB" : "/DeviceGray", height, width,
+        count + 1);
     const size_t needed = body.length + count + kClosingLength + 1;
     if (dictionary < 0 || pdfw_buffer_reserve(&body, needed) < 0) {
         pdfw_buffer_free(&body);
         pdfw_set_error(pdf, -ENOMEM, "Unable to allocate %zu bytes memory for image", needed);
         return nullptr;
     }
-    pdfw_buffer_append(&body, samples, count);
+    const size_t samples_at = body.length;
+    pdfw_buffer_grow(&body, count);
     pdfw_buffer_append(&body, kClosing, kClosingLength);
     PdfwObject *image = pdfw_new_object(pdf, PdfwObjectKind::Image);
     if (!image) {
@@ -38,19 +45,28 @@ PdfwObject *NewRawImage(PdfwDocument *pdf, const char *color_space, size_t chann
         return nullptr;
     }
     image->image.body = body;
+    *samples = reinterpret_cast<uint8_t *>(pdfw_buffer_bytes(&image->image.body)) + samples_at;
     return image;
 }
 
-} // namespace
-
+// Makes a gray image object holding a copy of the samples.
 PdfwObject *pdfw_gray_image(PdfwDocument *pdf, const uint8_t *samples, uint32_t width, uint32_t height)
 {
-    return NewRawImage(pdf, "/DeviceGray", 1, samples, width, height);
+    uint8_t *body_samples = nullptr;
+    PdfwObject *image = pdfw_new_raw_image(pdf, PdfwColorSpace::Gray, width, height, &body_samples);
+    if (image && width > 0 && height > 0)
+        memcpy(body_samples, samples, size_t(width) * height);
+    return image;
 }
 
+// Makes an RGB image object holding a copy of the samples.
 PdfwObject *pdfw_rgb_image(PdfwDocument *pdf, const uint8_t *samples, uint32_t width, uint32_t height)
 {
-    return NewRawImage(pdf, "/DeviceRGB", 3, samples, width, height);
+    uint8_t *body_samples = nullptr;
+    PdfwObject *image = pdfw_new_raw_image(pdf, PdfwColorSpace::Rgb, width, height, &body_samples);
+    if (image && width > 0 && height > 0)
+        memcpy(body_samples, samples, size_t(width) * height * 3);
+    return image;
 }
 
 // Embeds RGB samples and draws them at the display size.
