@@ -36,20 +36,22 @@ std::vector<bool> KeysInSong(const QString &song, const std::vector<QStringView>
     if (bracketed.isEmpty())
         return found;
 
-    // Each "]" closes a segment that began after the previous "]"; every "[" in
-    // the segment may start an occurrence that ends at this "]".
-    const QStringView text(song);
-    qsizetype segmentStart = 0;
-    for (qsizetype close = text.indexOf(u']'); close >= 0; close = text.indexOf(u']', segmentStart)) {
-        const QStringView segment = text.mid(segmentStart, close - segmentStart);
-        for (qsizetype open = segment.indexOf(u'['); open >= 0; open = segment.indexOf(u'[', open + 1)) {
-            const auto match = bracketed.constFind(text.mid(segmentStart + open, close - segmentStart - open + 1));
-            if (match != bracketed.cend()) {
-                for (size_t i : *match)
-                    found[i] = true;
+    // Every "[" since the last "]" may start an occurrence that ends at the next "]".
+    std::vector<qsizetype> openings;
+    const QChar *text = song.constData();
+    for (qsizetype pos = 0; pos < song.size(); ++pos) {
+        if (text[pos] == u'[') {
+            openings.push_back(pos);
+        } else if (text[pos] == u']') {
+            for (qsizetype start : openings) {
+                const auto match = bracketed.constFind(QStringView(text + start, pos - start + 1));
+                if (match != bracketed.cend()) {
+                    for (size_t i : *match)
+                        found[i] = true;
+                }
             }
+            openings.clear();
         }
-        segmentStart = close + 1;
     }
     return found;
 }
