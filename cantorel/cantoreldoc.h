@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+class Canvas;
+
 // The one song the program shows: its normalised text, the chord slots collected
 // from the chord library, the export paths and what the view and drawing share.
 class CCantorelDoc : public QObject {
@@ -26,6 +28,10 @@ public:
 
     // Fills the chord slots from the library for a song text.
     void LoadChordLibrary(const QString &song);
+
+    // Draws the song text from the top-left corner of m_rcText at m_nFontHeight,
+    // chord names in teal above the lyrics; a title line also sets m_strTitle.
+    void DrawSong(Canvas &canvas);
 
     // The path of the song last opened and its file name (empty for New).
     QString GetPathName() const { return m_strPathName; }
