@@ -1,0 +1,20 @@
+#include "plectrelapp.h"
+
+#include "appicon.h"
+#include "plectreldlg.h"
+
+CPlectrelApp::CPlectrelApp(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    // The caption of the editor's simple message boxes.
+    setApplicationName(QStringLiteral("Plectrel"));
+    setApplicationVersion(QStringLiteral("1.0"));
+    setDesktopFileName(QStringLiteral("plectrel"));
+    setWindowIcon(ApplicationIcon());
+}
+
+void CPlectrelApp::InitInstance()
+{
+    CPlectrelDlg dialog;
+    dialog.exec();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QApplication>
+
+// The editor program: its one window is the chord list dialog, run modally;
+// the program ends when it closes.
+class CPlectrelApp : public QApplication {
+    Q_OBJECT
+public:
+    CPlectrelApp(int &argc, char **argv);
+
+    // Runs the chord list dialog until Exit.
+    void InitInstance();
+};
