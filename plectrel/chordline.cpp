@@ -19,6 +19,11 @@ QString ShortBaseFret(const QString &baseFret)
     return shortened;
 }
 
+QString WithoutLineBreaks(QString text)
+{
+    return text.remove(u'\r').remove(u'\n');
+}
+
 } // namespace
 
 ChordEntry SplitChordLine(const QString &line)
@@ -55,13 +60,14 @@ std::optional<BuiltChordLine> BuildChordLine(const ChordEntry &fields)
         if (!IsMark(mark))
             return std::nullopt;
     }
-    // A line break in the name would split the entry into two lines of the
-    // file; Modify of a line without "]" puts the line's CR LF into the name.
-    QString name = fields.name;
-    name.remove(u'\r').remove(u'\n');
+    // A line break would split the entry into two lines of the file. Modify
+    // can bring the line's own CR LF into a field: into the name of a line
+    // without "]", into the base fret of a line that ends after it.
+    QString name = WithoutLineBreaks(fields.name);
     if (name.isEmpty())
         name = QStringLiteral("new");
-    const QString line = QLatin1Char('[') + name + QLatin1String("],") + ShortBaseFret(fields.baseFret) + QLatin1Char(',') + marks;
+    const QString baseFret = ShortBaseFret(WithoutLineBreaks(fields.baseFret));
+    const QString line = QLatin1Char('[') + name + QLatin1String("],") + baseFret + QLatin1Char(',') + marks;
     return BuiltChordLine {line, name};
 }
 

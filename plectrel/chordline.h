@@ -20,10 +20,10 @@ struct BuiltChordLine {
     QString listName;  // "Am"
 };
 
-// Composes "[" name "]," base fret "," marks: the name loses any CR and LF and
-// becomes "new" when empty, a base fret keeps two characters and drops a
-// leading "0" from two, the marks are cut or filled with "0" to six. Nothing
-// when a mark is not "0" to "6" or a lower-case "x".
+// Composes "[" name "]," base fret "," marks: the name becomes "new" when
+// empty, a base fret keeps two characters and drops a leading "0" from two,
+// the marks are cut or filled with "0" to six; name and base fret lose any CR
+// and LF. Nothing when a mark is not "0" to "6" or a lower-case "x".
 std::optional<BuiltChordLine> BuildChordLine(const ChordEntry &fields);
 
 // The base fret as the live diagram draws it: as stored, with an empty field

@@ -1,6 +1,6 @@
 #include "messagebox.h"
 
-#include <QCoreApplication>
+#include "plectrelapp.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QMessageBox::StandardButton ShowMessageBox(const MessageBoxRequest &request)
 
 void ShowAppMessage(QWidget *owner, const QString &text)
 {
-    ShowMessageBox({owner, QCoreApplication::applicationName(), text, QMessageBox::Warning, QMessageBox::Ok});
+    ShowMessageBox({owner, kApplicationName, text, QMessageBox::Warning, QMessageBox::Ok});
 }
 
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer)

@@ -19,7 +19,7 @@ struct MessageBoxRequest {
 QMessageBox::StandardButton ShowMessageBox(const MessageBoxRequest &request);
 
 // The editor's plain message: an OK box with the exclamation icon over
-// `owner`, captioned with the application's name.
+// `owner`, captioned with the program's name.
 void ShowAppMessage(QWidget *owner, const QString &text);
 
 // Tests answer every box here instead; an empty function shows real boxes again.

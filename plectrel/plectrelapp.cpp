@@ -6,8 +6,7 @@
 CPlectrelApp::CPlectrelApp(int &argc, char **argv)
     : QApplication(argc, argv)
 {
-    // The caption of the editor's simple message boxes.
-    setApplicationName(QStringLiteral("Plectrel"));
+    setApplicationName(kApplicationName);
     setApplicationVersion(QStringLiteral("1.0"));
     setDesktopFileName(QStringLiteral("plectrel"));
     setWindowIcon(ApplicationIcon());
