@@ -41,9 +41,7 @@ DialogUnits::DialogUnits(int baseWidth, int baseHeight)
 
 QRect DialogUnits::ToPixels(const QRect &units) const
 {
-    const int left = X(units.x());
-    const int top = Y(units.y());
-    return QRect(left, top, X(units.x() + units.width()) - left, Y(units.y() + units.height()) - top);
+    return QRect(X(units.x()), Y(units.y()), X(units.width()), Y(units.height()));
 }
 
 QSize DialogUnits::ToPixels(const QSize &units) const

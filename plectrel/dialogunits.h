@@ -16,8 +16,8 @@ public:
     explicit DialogUnits(const QFont &font);
     DialogUnits(int baseWidth, int baseHeight);
 
-    // A control's rectangle from its position and size in units. Its edges are
-    // converted one by one, so that controls touching in units touch in pixels.
+    // A control's rectangle from its position and size in units, each of the
+    // four converted on its own as Windows creates a template's controls.
     QRect ToPixels(const QRect &units) const;
     QSize ToPixels(const QSize &units) const;
 

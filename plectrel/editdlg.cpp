@@ -1,5 +1,6 @@
 #include "editdlg.h"
 
+#include "chorddiagram.h"
 #include "chordline.h"
 #include "edithandover.h"
 #include "plectrelids.h"
@@ -30,6 +31,7 @@ CEditDlg::CEditDlg(QWidget *parent)
     m_baseFret = AddEdit(IDC_BASE_FRET, QRect(129, 42, 16, 14), TabStop::Yes);
     AddStaticText(IDC_STATIC, QStringLiteral("Chord name:"), QRect(83, 26, 42, 8), Qt::AlignLeft);
     m_chordName = AddEdit(IDC_CHORD_NAME, QRect(129, 22, 40, 14), TabStop::Yes);
+    AddOwnerDrawn(IDC_EDIT_DIAGRAM, QRect(177, 36, 36, 20), [this](int id, Canvas &canvas) { OnDrawItem(id, canvas); });
     m_fingering = AddEdit(IDC_FINGERING, QRect(182, 20, 31, 14), TabStop::No);
 
     connect(ok, &QPushButton::clicked, this, &CEditDlg::OnOK);
@@ -70,6 +72,16 @@ void CEditDlg::OnChangeFingering()
 {
     if (m_fingering->text().size() >= kFingeringLimit)
         update();
+}
+
+// The live diagram, drawn from the fields as they stand once all six marks
+// are there; with fewer, its area shows only the dialog's background.
+void CEditDlg::OnDrawItem(int id, Canvas &canvas)
+{
+    const QString marks = m_fingering->text().left(kFingeringLimit);
+    if (id != IDC_EDIT_DIAGRAM || marks.size() < kFingeringLimit)
+        return;
+    DrawChordDiagram(canvas, DiagramBaseFret(m_baseFret->text()), marks);
 }
 
 void CEditDlg::OnOK()

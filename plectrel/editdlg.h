@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class Canvas;
 class QLineEdit;
 
 // The chord entry dialog: one chord's name, base fret and marks, with a live
@@ -23,6 +24,7 @@ private:
     void OnInitDialog();
     void OnChangeBaseFret();
     void OnChangeFingering();
+    void OnDrawItem(int id, Canvas &canvas);
 
     QLineEdit *m_baseFret;
     QLineEdit *m_chordName;

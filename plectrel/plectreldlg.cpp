@@ -2,6 +2,7 @@
 
 #include "aboutdlg.h"
 #include "appicon.h"
+#include "chorddiagram.h"
 #include "chordentry.h"
 #include "chordlibrary.h"
 #include "editdlg.h"
@@ -40,6 +41,7 @@ CPlectrelDlg::CPlectrelDlg(QWidget *parent)
     AddStaticText(IDC_STATIC, QStringLiteral("Chord name"), QRect(7, 7, 48, 8), Qt::AlignHCenter);
     m_chordList = AddControl(IDC_CHORD_LIST, QRect(7, 16, 55, 176), new QListWidget(this));
     m_marksLabel = AddStaticText(IDC_MARKS_LABEL, QString(), QRect(99, 42, 29, 8), Qt::AlignHCenter);
+    AddOwnerDrawn(IDC_DIAGRAM, QRect(91, 50, 36, 20), [this](int id, Canvas &canvas) { OnDrawItem(id, canvas); });
     QPushButton *modifyButton = AddPushButton(IDC_MODIFY, QStringLiteral("Modify"), QRect(81, 98, 50, 14), TabStop::No);
     QPushButton *addNewButton = AddPushButton(IDC_ADD_NEW, QStringLiteral("Add New"), QRect(81, 119, 50, 14), TabStop::No);
     QPushButton *aboutButton = AddPushButton(IDM_ABOUTBOX, QStringLiteral("About"), QRect(81, 178, 50, 14), TabStop::Yes);
@@ -78,6 +80,21 @@ void CPlectrelDlg::OnInitDialog()
 void CPlectrelDlg::OnSelChangeChordList()
 {
     update();
+}
+
+// The preview of the selected chord, drawn over the dialog's background. The
+// label above it shows the same line's open and muted strings.
+void CPlectrelDlg::OnDrawItem(int id, Canvas &canvas)
+{
+    const int selected = SelectedIndex();
+    if (id != IDC_DIAGRAM || selected < 0)
+        return;
+    const QString &line = m_lines[selected];
+    m_marksLabel->setText(MarksLabel(LabelMarksFromLine(line)));
+    QString baseFret;
+    QString marks;
+    DiagramTextsFromLine(line, baseFret, marks);
+    DrawChordDiagram(canvas, baseFret, marks);
 }
 
 void CPlectrelDlg::OnAddNew()

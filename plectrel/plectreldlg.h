@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QStringList>
 
+class Canvas;
 class QLabel;
 class QListWidget;
 
@@ -27,6 +28,7 @@ public:
 private:
     void OnInitDialog();
     void OnSelChangeChordList();
+    void OnDrawItem(int id, Canvas &canvas);
     // The selected list index, or -1 when nothing is selected.
     int SelectedIndex() const;
     void RewriteLibrary();

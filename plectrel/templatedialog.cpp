@@ -48,6 +48,11 @@ QLineEdit *TemplateDialog::AddEdit(int id, const QRect &units, TabStop tabStop)
     return edit;
 }
 
+COwnerDrawnStatic *TemplateDialog::AddOwnerDrawn(int id, const QRect &units, COwnerDrawnStatic::DrawItem drawItem)
+{
+    return AddControl(id, units, new COwnerDrawnStatic(id, std::move(drawItem), this));
+}
+
 void TemplateDialog::PlaceControl(int id, const QRect &units, QWidget *control)
 {
     control->setGeometry(m_units.ToPixels(units));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogunits.h"
+#include "ownerdrawnstatic.h"
 
 #include <QDialog>
 #include <QHash>
@@ -38,6 +39,7 @@ protected:
     QPushButton *AddDefaultPushButton(int id, const QString &text, const QRect &units);
     QLabel *AddStaticText(int id, const QString &text, const QRect &units, Qt::Alignment alignment);
     QLineEdit *AddEdit(int id, const QRect &units, TabStop tabStop);
+    COwnerDrawnStatic *AddOwnerDrawn(int id, const QRect &units, COwnerDrawnStatic::DrawItem drawItem);
 
 private:
     void PlaceControl(int id, const QRect &units, QWidget *control);
