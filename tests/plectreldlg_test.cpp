@@ -4,12 +4,15 @@
 #include "messagebox.h"
 #include "plectreldlg.h"
 #include "plectrelids.h"
+#include "plectreltestsupport.h"
 #include "testsupport.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -55,7 +58,6 @@ protected:
         SetEditDialogRunner({});
     }
 
-    static QLineEdit *Edit(const TemplateDialog &dialog, int id) { return qobject_cast<QLineEdit *>(dialog.GetDlgItem(id)); }
     static QListWidget *List(const CPlectrelDlg &dialog) { return qobject_cast<QListWidget *>(dialog.GetDlgItem(IDC_CHORD_LIST)); }
 
     static QStringList ListTexts(const CPlectrelDlg &dialog)
@@ -64,6 +66,11 @@ protected:
         for (int row = 0; row < List(dialog)->count(); ++row)
             texts += List(dialog)->item(row)->text();
         return texts;
+    }
+
+    static QString MarksLabelText(const CPlectrelDlg &dialog)
+    {
+        return qobject_cast<QLabel *>(dialog.GetDlgItem(IDC_MARKS_LABEL))->text();
     }
 
     static int SelectedRow(const CPlectrelDlg &dialog)
@@ -228,7 +235,7 @@ TEST_F(PlectrelDlgTest, DeleteAsksAndRemovesTheSelectedChord)
     EXPECT_EQ(ListTexts(dialog), QStringList({"A", "C", "D", "E"}));
     EXPECT_EQ(dialog.Lines().size(), 4);
     EXPECT_EQ(SelectedRow(dialog), -1);
-    EXPECT_EQ(qobject_cast<QLabel *>(dialog.GetDlgItem(IDC_MARKS_LABEL))->text(), "");
+    EXPECT_EQ(MarksLabelText(dialog), "");
 }
 
 TEST_F(PlectrelDlgTest, DeleteCancelledChangesNothing)
@@ -341,4 +348,77 @@ TEST_F(PlectrelDlgTest, FailedRewriteIntoAnUnusableFolderSaysWhy)
     EXPECT_TRUE(boxes[1].text.startsWith("Could not write " + path + ": ")) << boxes[1].text.toStdString();
     EXPECT_EQ(ListTexts(dialog), QStringList({"B", "C", "D", "E"}));
     EXPECT_EQ(ReadFile(ChordLibraryFolder()), "not a folder");
+}
+
+TEST_F(PlectrelDlgTest, PreviewShowsTheSelectedChordOverTheBackground)
+{
+    WriteFile(path, "[C],1,332010\r\n[Dadd2],10,x00210\r\n; my chords\r\n");
+    CPlectrelDlg dialog;
+    const QRgb background = ControlImage(dialog, IDC_DIAGRAM).pixel(0, 0);
+
+    // Nothing selected: no picture, no label.
+    QImage preview = ControlImage(dialog, IDC_DIAGRAM);
+    EXPECT_EQ(DarkPixels(preview, preview.rect()), 0);
+    EXPECT_EQ(MarksLabelText(dialog), "");
+
+    List(dialog)->setCurrentRow(0);
+    preview = ControlImage(dialog, IDC_DIAGRAM);
+    EXPECT_EQ(MarksLabelText(dialog), "       o  o");
+    EXPECT_EQ(qGray(preview.pixel(12, 20)), 0);  // the dot of the lowest string in row 3
+    EXPECT_EQ(preview.pixel(24, 4), qRgb(255, 255, 255));
+    EXPECT_EQ(DarkPixels(preview, kBaseFretSquare), 0);
+    EXPECT_EQ(preview.pixel(kDiagramBox.right() + 2, 20), background);
+
+    List(dialog)->setCurrentRow(1);
+    preview = ControlImage(dialog, IDC_DIAGRAM);
+    EXPECT_EQ(MarksLabelText(dialog), "xoo     o");
+    EXPECT_GT(DarkPixels(preview, kBaseFretSquare), 0);
+
+    // A line without "]" has no fields to show.
+    List(dialog)->setCurrentRow(2);
+    ControlImage(dialog, IDC_DIAGRAM);
+    EXPECT_EQ(MarksLabelText(dialog), "xxx xxx");
+
+    dialog.OnDelete();
+    preview = ControlImage(dialog, IDC_DIAGRAM);
+    EXPECT_EQ(MarksLabelText(dialog), "");
+    EXPECT_EQ(DarkPixels(preview, preview.rect()), 0);
+}
+
+TEST_F(PlectrelDlgTest, ExitEscAndEnterEndTheEditor)
+{
+    WriteFile(path, kFiveChords);
+    const std::function<void(CPlectrelDlg &)> ways[] = {
+        [](CPlectrelDlg &dialog) { qobject_cast<QPushButton *>(dialog.GetDlgItem(IDCANCEL))->click(); },
+        [](CPlectrelDlg &dialog) { QTest::keyClick(List(dialog), Qt::Key_Escape); },
+        [](CPlectrelDlg &dialog) { QTest::keyClick(List(dialog), Qt::Key_Return); },
+    };
+    for (const auto &leave : ways) {
+        CPlectrelDlg dialog;
+        EXPECT_FALSE(dialog.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        leave(dialog);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(ReadFile(path), kFiveChords);
+    }
+}
+
+TEST_F(PlectrelDlgTest, AboutShowsTheNameAndVersion)
+{
+    WriteFile(path, kFiveChords);
+    CPlectrelDlg dialog;
+    QString caption;
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        QWidget *about = QApplication::activeModalWidget();
+        ASSERT_TRUE(about);
+        caption = about->windowTitle();
+        for (const QLabel *label : about->findChildren<QLabel *>())
+            texts += label->pixmap().isNull() ? label->text() : QStringLiteral("icon");
+        QTest::keyClick(about, Qt::Key_Return);
+    });
+    qobject_cast<QPushButton *>(dialog.GetDlgItem(IDM_ABOUTBOX))->click();
+    EXPECT_EQ(caption, "About Plectrel");
+    EXPECT_EQ(texts, QStringList({"icon", "Plectrel, Version 1.0"}));
 }
