@@ -16,7 +16,10 @@ QMessageBox::StandardButton ShowMessageBox(const MessageBoxRequest &request)
 {
     if (Answerer())
         return Answerer()(request);
-    QMessageBox box(request.icon, request.caption, request.text, request.buttons, request.owner);
+    // A box over a window that is not shown yet (the load at start-up) would
+    // be placed by the hidden window's geometry; it stands on its own instead.
+    QWidget *owner = request.owner && request.owner->isVisible() ? request.owner : nullptr;
+    QMessageBox box(request.icon, request.caption, request.text, request.buttons, owner);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
