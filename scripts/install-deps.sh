@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-adf-baskervald fonts-dejavu-core
   poppler-utils qpdf xvfb xauth
+  locales
 )
 
 missing=()
