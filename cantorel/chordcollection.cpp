@@ -36,7 +36,8 @@ std::vector<bool> KeysInSong(const QString &song, const std::vector<QStringView>
     if (bracketed.isEmpty())
         return found;
 
-    std::vector<qsizetype> openings; // every "[" since the last "]"
+    // Every "[" since the last "]" may start an occurrence that ends at the next "]".
+    std::vector<qsizetype> openings;
     const QChar *text = song.constData();
     for (qsizetype pos = 0; pos < song.size(); ++pos) {
         if (text[pos] == u'[') {

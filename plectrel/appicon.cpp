@@ -1,0 +1,6 @@
+#include "appicon.h"
+
+QIcon ApplicationIcon()
+{
+    return QIcon(QStringLiteral(":/plectrel/plectrel.svg"));
+}
