@@ -14,7 +14,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     icon->setPixmap(QIcon(QStringLiteral(":/cantorel/cantorel.svg")).pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
     auto *name = new QLabel(QStringLiteral("<b>Guitar Cantorel</b>"));
-    auto *version = new QLabel(QStringLiteral("Version 2.0.0.0"));
+    auto *version = new QLabel(QStringLiteral("Version " CANTOREL_VERSION));
     auto *notice = new QLabel(QStringLiteral(
         "Copyright \u00a9 the Cantorel authors.\n"
         "Free to use, copy and change; it comes without any warranty."));

@@ -46,8 +46,8 @@ int CantorelMain(int argc, char *argv[])
     const bool parsed = parser.parse(ArgumentsOf(argc, argv));
 
     const int commandCount = parser.isSet(exportOption) + parser.isSet(printOption) + parser.isSet(chordsOption);
-    // Without a window there is nothing to show on; the offscreen platform draws
-    // the same sheet at the same size.
+    // The commands show no window, and without a display there is none to show
+    // on: the offscreen platform draws the same sheet at the same size.
     if (commandCount > 0)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else if (!HasDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -55,7 +55,7 @@ int CantorelMain(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("cantorel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0.0.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CANTOREL_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Guitar Cantorel"));
     QGuiApplication::setDesktopFileName(QStringLiteral("cantorel"));
 
@@ -66,14 +66,15 @@ int CantorelMain(int argc, char *argv[])
         return 0;
     }
     if (parser.isSet(versionOption)) {
-        out << "cantorel 2.0.0.0" << Qt::endl;
+        out << "cantorel " CANTOREL_VERSION << Qt::endl;
         return 0;
     }
+    // --export takes one song or more, --print and --chords one, the window none or one.
     const QStringList songs = parser.positionalArguments();
-    const bool oneSong = songs.size() == 1;
-    if (!parsed || commandCount > 1 || (commandCount == 0 && songs.size() > 1)
-        || ((parser.isSet(printOption) || parser.isSet(chordsOption)) && !oneSong)
-        || (parser.isSet(exportOption) && songs.isEmpty())) {
+    const bool songsFit = parser.isSet(exportOption) ? !songs.isEmpty()
+                          : commandCount == 1        ? songs.size() == 1
+                                                     : songs.size() <= 1;
+    if (!parsed || commandCount > 1 || !songsFit) {
         if (!parsed)
             err << "cantorel: " << parser.errorText() << '\n';
         err << parser.helpText();
