@@ -9,14 +9,19 @@
 bool CCantorelView::SaveSheetBitmap(QString *errorMessage)
 {
     const QImage sheet = CaptureSheet();
-    // Taken after the capture, whose drawing records the song's title. The PDF
-    // step writes this sheet's PDF even when another song is opened meanwhile.
-    m_pendingPdf = {m_pDocument->m_strBmpPath, m_pDocument->m_strPdfPath, m_pDocument->m_strTitle};
+    // Taken after the capture, whose drawing records the song's title.
+    const SheetPdfJob job{m_pDocument->m_strBmpPath, m_pDocument->m_strPdfPath, m_pDocument->m_strTitle,
+                          m_pDocument->GetPathName()};
+    const QString &bitmapPath = job.bitmapPath;
+    if (!job.MayWrite(bitmapPath, errorMessage))
+        return false;
+    // The PDF step writes this sheet's PDF even when another song is opened meanwhile.
+    m_pendingPdf = job;
 
-    QImageWriter writer(m_pendingPdf.bitmapPath, "BMP");
+    QImageWriter writer(bitmapPath, "BMP");
     const bool saved = writer.write(sheet);
     if (!saved && errorMessage)
-        *errorMessage = QStringLiteral("%1: %2").arg(m_pendingPdf.bitmapPath, writer.errorString());
+        *errorMessage = QStringLiteral("%1: %2").arg(bitmapPath, writer.errorString());
     // Saved or not, the PDF step follows: a second Save restarts the wait.
     m_pdfTimer.start();
     return saved;

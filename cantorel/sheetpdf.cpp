@@ -3,6 +3,8 @@
 #include "pdfw.h"
 
 #include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cstdlib>
 #include <cstring>
@@ -34,8 +36,20 @@ QString WriterError(const PdfwDocument *pdf)
 
 } // namespace
 
+bool SheetPdfJob::MayWrite(const QString &path, QString *errorMessage) const
+{
+    if (songPath.isEmpty() || QFileInfo(path) != QFileInfo(songPath))
+        return true;
+    if (errorMessage)
+        *errorMessage = QStringLiteral("%1: not written, since it is the song itself").arg(path);
+    return false;
+}
+
 bool WriteSheetPdfFile(const SheetPdfJob &job, QString *errorMessage)
 {
+    if (!job.MayWrite(job.pdfPath, errorMessage))
+        return false;
+
     PdfwInfo info{};
     SetInfoText(info.creator, "Cantorel");
     SetInfoText(info.producer, "Cantorel");
@@ -54,7 +68,7 @@ bool WriteSheetPdfFile(const SheetPdfJob &job, QString *errorMessage)
     pdfw_new_page(pdf);
 
     QString pageError;
-    const QByteArray bitmapPath = job.bitmapPath.toLocal8Bit();
+    const QByteArray bitmapPath = QFile::encodeName(job.bitmapPath);
     size_t size = 0;
     if (uint8_t *bitmap = pdfw_read_file(pdf, bitmapPath.constData(), &size)) {
         if (pdfw_put_image(pdf, 0, 0, kSheetWidth, kSheetHeight, bitmap, size) < 0)
@@ -65,7 +79,7 @@ bool WriteSheetPdfFile(const SheetPdfJob &job, QString *errorMessage)
     }
 
     // An empty path names no file; the writer would take a null one for standard output.
-    const QByteArray pdfPath = job.pdfPath.toLocal8Bit();
+    const QByteArray pdfPath = QFile::encodeName(job.pdfPath);
     const bool saved = pdfw_save_to_path(pdf, pdfPath.constData()) >= 0;
     if (!saved)
         pageError = WriterError(pdf);

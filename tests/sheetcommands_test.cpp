@@ -113,3 +113,15 @@ TEST_F(SheetCommandsTest, WrongUseShowsTheUsageAndFails)
         EXPECT_TRUE(run.out.isEmpty());
     }
 }
+
+TEST_F(SheetCommandsTest, ExportNeverReplacesTheSongItself)
+{
+    for (const char *name : {"song.bmp", "song.pdf"}) {
+        SCOPED_TRACE(name);
+        const QString song = Song(name, "[Am]la\n");
+        const ProcessResult run = Cantorel({"--export", song});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(song + ": not written")) << run.err.toStdString();
+        EXPECT_EQ(ReadFile(song), "[Am]la\n");
+    }
+}
