@@ -86,8 +86,5 @@ int pdfw_put_bmp(PdfwDocument *pdf, float x, float y, float display_width, float
     if (!image)
         return pdf->error_code;
     ConvertRows(data + bmp.pixel_data_offset, width, height, bytes_per_pixel, stride, bmp.height > 0, samples);
-    const int fitted = pdfw_fit_display_size(pdf, width, height, &display_width, &display_height);
-    if (fitted < 0)
-        return fitted;
-    return pdfw_draw_image(pdf, image, x, y, display_width, display_height);
+    return pdfw_place_image(pdf, image, width, height, x, y, display_width, display_height);
 }

@@ -39,6 +39,15 @@ PdfwObject *pdfw_new_raw_image(PdfwDocument *pdf, PdfwColorSpace color_space, ui
 int pdfw_fit_display_size(PdfwDocument *pdf, uint32_t pixel_width, uint32_t pixel_height,
                           float *display_width, float *display_height);
 
+// Fits the display size of an image of pixel_width x pixel_height pixels and
+// draws it at (x, y) on the current page. 0, or a negative errno.
+int pdfw_place_image(PdfwDocument *pdf, PdfwObject *image, uint32_t pixel_width, uint32_t pixel_height, float x,
+                     float y, float display_width, float display_height);
+
+// Makes an image object that takes over the finished `body`; on failure the
+// body is freed and null returned, the error recorded in the document.
+PdfwObject *pdfw_new_image_object(PdfwDocument *pdf, PdfwBuffer *body);
+
 // Header scans of format detection, each for bytes that begin with its
 // format's signature; 0, or -22 with the message in `error_text`.
 int pdfw_probe_png(PdfwImageHeader *header, const uint8_t *data, size_t size, char *error_text);

@@ -57,14 +57,8 @@ int pdfw_put_jpeg(PdfwDocument *pdf, float x, float y, float display_width, floa
         pdfw_buffer_free(&body);
         return pdfw_set_error(pdf, -ENOMEM, "Unable to allocate %zu bytes memory for image", size);
     }
-    PdfwObject *image = pdfw_new_object(pdf, PdfwObjectKind::Image);
-    if (!image) {
-        pdfw_buffer_free(&body);
+    PdfwObject *image = pdfw_new_image_object(pdf, &body);
+    if (!image)
         return pdf->error_code;
-    }
-    image->image.body = body;
-    const int fitted = pdfw_fit_display_size(pdf, header->width, header->height, &display_width, &display_height);
-    if (fitted < 0)
-        return fitted;
-    return pdfw_draw_image(pdf, image, x, y, display_width, display_height);
+    return pdfw_place_image(pdf, image, header->width, header->height, x, y, display_width, display_height);
 }

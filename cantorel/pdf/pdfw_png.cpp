@@ -153,14 +153,8 @@ int pdfw_put_png(PdfwDocument *pdf, float x, float y, float display_width, float
         return pdfw_set_error(pdf, -ENOMEM, "Unable to allocate PNG data %zu", wanted);
     }
 
-    PdfwObject *image = pdfw_new_object(pdf, PdfwObjectKind::Image);
-    if (!image) {
-        pdfw_buffer_free(&body);
+    PdfwObject *image = pdfw_new_image_object(pdf, &body);
+    if (!image)
         return pdf->error_code;
-    }
-    image->image.body = body;
-    const int fitted = pdfw_fit_display_size(pdf, png.width, png.height, &display_width, &display_height);
-    if (fitted < 0)
-        return fitted;
-    return pdfw_draw_image(pdf, image, x, y, display_width, display_height);
+    return pdfw_place_image(pdf, image, png.width, png.height, x, y, display_width, display_height);
 }

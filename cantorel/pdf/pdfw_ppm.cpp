@@ -90,8 +90,5 @@ int pdfw_put_ppm(PdfwDocument *pdf, float x, float y, float display_width, float
     PdfwObject *image = pdfw_gray_image(pdf, samples, header->width, header->height);
     if (!image)
         return pdf->error_code;
-    const int fitted = pdfw_fit_display_size(pdf, header->width, header->height, &display_width, &display_height);
-    if (fitted < 0)
-        return fitted;
-    return pdfw_draw_image(pdf, image, x, y, display_width, display_height);
+    return pdfw_place_image(pdf, image, header->width, header->height, x, y, display_width, display_height);
 }

@@ -39,13 +39,22 @@ PdfwObject *pdfw_new_raw_image(PdfwDocument *pdf, PdfwColorSpace color_space, ui
     const size_t samples_at = body.length;
     pdfw_buffer_grow(&body, count);
     pdfw_buffer_append(&body, kClosing, kClosingLength);
+    PdfwObject *image = pdfw_new_image_object(pdf, &body);
+    if (!image)
+        return nullptr;
+    *samples = reinterpret_cast<uint8_t *>(pdfw_buffer_bytes(&image->image.body)) + samples_at;
+    return image;
+}
+
+// Hands a finished body to a new image object, or frees it.
+PdfwObject *pdfw_new_image_object(PdfwDocument *pdf, PdfwBuffer *body)
+{
     PdfwObject *image = pdfw_new_object(pdf, PdfwObjectKind::Image);
     if (!image) {
-        pdfw_buffer_free(&body);
+        pdfw_buffer_free(body);
         return nullptr;
     }
-    image->image.body = body;
-    *samples = reinterpret_cast<uint8_t *>(pdfw_buffer_bytes(&image->image.body)) + samples_at;
+    image->image.body = *body;
     return image;
 }
 
@@ -76,10 +85,7 @@ int pdfw_put_rgb_pixels(PdfwDocument *pdf, float x, float y, float display_width
     PdfwObject *image = pdfw_rgb_image(pdf, samples, width, height);
     if (!image)
         return pdf->error_code;
-    const int fitted = pdfw_fit_display_size(pdf, width, height, &display_width, &display_height);
-    if (fitted < 0)
-        return fitted;
-    return pdfw_draw_image(pdf, image, x, y, display_width, display_height);
+    return pdfw_place_image(pdf, image, width, height, x, y, display_width, display_height);
 }
 
 // A negative display width or height follows from the other one and the
@@ -97,4 +103,14 @@ int pdfw_fit_display_size(PdfwDocument *pdf, uint32_t pixel_width, uint32_t pixe
     else if (*display_height < 0)
         *display_height = float(pixel_height) / float(pixel_width) * *display_width;
     return 0;
+}
+
+// Draws an image at its fitted display size.
+int pdfw_place_image(PdfwDocument *pdf, PdfwObject *image, uint32_t pixel_width, uint32_t pixel_height, float x,
+                     float y, float display_width, float display_height)
+{
+    const int fitted = pdfw_fit_display_size(pdf, pixel_width, pixel_height, &display_width, &display_height);
+    if (fitted < 0)
+        return fitted;
+    return pdfw_draw_image(pdf, image, x, y, display_width, display_height);
 }
